@@ -47,7 +47,9 @@ int main()
     if (amount > 0.0) {
         std::printf("Bei einem Bruttoeinkommen von %.2f € muss man %.2f € versteuern und somit "
                     "bleibt vom Gehalt %.2f € übrig. \n",
-                    amount, tax, remainder);
+                    amount,
+                    tax,
+                    remainder);
     }
     return 0;
 }

@@ -21,7 +21,8 @@ int main()
     if (amount <= tariff::zone1_upper) {
         std::printf("Ihr Bruttoeinkommen und ihr sind  Nettoeinkommen sind gleich : %f€, Ihr "
                     "Steuerbetrag ist %d€ \n",
-                    static_cast<double>(amount), tax);
+                    static_cast<double>(amount),
+                    tax);
         return 0;
     }
 
@@ -33,9 +34,9 @@ int main()
                                      d * tariff::zone2_linear_per_euro);
     } else if (amount <= tariff::zone3_upper) {
         const double d = static_cast<double>(amount - static_cast<float>(tariff::zone3_anchor));
-        whole_tax = tariff::abrunden(tariff::zone3_base + (d * tariff::zone3_linear_per_euro +
-                                                           std::pow(d, 2) *
-                                                               tariff::zone3_quadratic_per_euro));
+        whole_tax = tariff::abrunden(tariff::zone3_base +
+                                     (d * tariff::zone3_linear_per_euro +
+                                      std::pow(d, 2) * tariff::zone3_quadratic_per_euro));
     } else if (amount <= tariff::zone5_lower) {
         // Zone 4 reaches up to zone 5's lowest whole euro; between the two
         // limits both formulas give the same whole-euro tax.
@@ -56,6 +57,8 @@ int main()
     const float net = amount - tax_as_single;
 
     std::printf("Ihr Nettoeinkommen: %f€, Ihr Steuerbetrag: %i€, Ihr Bruttoeinkommen: %f€.\n ",
-                static_cast<double>(net), tax, static_cast<double>(amount));
+                static_cast<double>(net),
+                tax,
+                static_cast<double>(amount));
     return 0;
 }

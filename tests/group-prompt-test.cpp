@@ -16,9 +16,11 @@ TEST_P(GroupPrompt, WritesExactly)
 // "%i" takes the base from the prefix and stops at the first character that
 // does not belong to the number.
 INSTANTIATE_TEST_SUITE_P(
-    Bases, GroupPrompt,
+    Bases,
+    GroupPrompt,
     testing::Values(
-        Row{"whole_answer_7", "7\n",
+        Row{"whole_answer_7",
+            "7\n",
             "Hallo, was ist deine Tutoriumsnummer? Sie sind im Tutorium Nr. 7."},
         Row{"octal", "010\n", prompt + "Sie sind im Tutorium Nr. 8."},
         Row{"octal_stops_at_8", "08\n", prompt + "Sie sind im Tutorium Nr. 0."},
@@ -35,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Nothing readable leaves the number at 0.
 INSTANTIATE_TEST_SUITE_P(
-    NothingRead, GroupPrompt,
+    NothingRead,
+    GroupPrompt,
     testing::Values(Row{"end_of_input", "", prompt + "Sie sind im Tutorium Nr. 0."},
                     Row{"word", "sieben\n", prompt + "Sie sind im Tutorium Nr. 0."},
                     Row{"sign_alone", "- 5\n", prompt + "Sie sind im Tutorium Nr. 0."},
@@ -44,19 +47,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A number beyond the 32-bit range is answered with the nearest 32-bit value.
 INSTANTIATE_TEST_SUITE_P(
-    Range, GroupPrompt,
+    Range,
+    GroupPrompt,
     testing::Values(
         Row{"largest", "2147483647\n", prompt + "Sie sind im Tutorium Nr. 2147483647."},
         Row{"above_largest", "2147483648\n", prompt + "Sie sind im Tutorium Nr. 2147483647."},
-        Row{"far_above", "99999999999999999999\n",
-            prompt + "Sie sind im Tutorium Nr. 2147483647."},
-        Row{"hexadecimal_above", "0x80000000\n",
-            prompt + "Sie sind im Tutorium Nr. 2147483647."},
+        Row{"far_above", "99999999999999999999\n", prompt + "Sie sind im Tutorium Nr. 2147483647."},
+        Row{"hexadecimal_above", "0x80000000\n", prompt + "Sie sind im Tutorium Nr. 2147483647."},
         Row{"smallest", "-2147483648\n", prompt + "Sie sind im Tutorium Nr. -2147483648."},
         Row{"below_smallest", "-2147483649\n", prompt + "Sie sind im Tutorium Nr. -2147483648."},
-        Row{"far_below", "-99999999999999999999\n",
+        Row{"far_below",
+            "-99999999999999999999\n",
             prompt + "Sie sind im Tutorium Nr. -2147483648."},
-        Row{"leading_zeros", "000000000000000000000000000042\n",
+        Row{"leading_zeros",
+            "000000000000000000000000000042\n",
             prompt + "Sie sind im Tutorium Nr. 34."}),
     row_name);
 

@@ -24,15 +24,16 @@ std::string contents(std::FILE* file)
 
 } // namespace
 
-Run run_program(const std::string& program, const std::string& input,
-                const std::vector<std::string>& environment)
+Outcome run_program(const std::string& program,
+                    const std::string& input,
+                    const std::vector<std::string>& environment)
 {
     // Files rather than pipes: the program may stop reading at any point, and
     // nothing it writes can fill a pipe that nobody is reading yet.
     std::FILE* in = std::tmpfile();
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    Run run;
+    Outcome run;
     if (in == nullptr || out == nullptr || err == nullptr) {
         ADD_FAILURE() << "cannot create temporary files: " << std::strerror(errno);
         return run;
@@ -88,7 +89,7 @@ void PrintTo(const Row& row, std::ostream* os)
 
 void expect_row(const std::string& program, const Row& row)
 {
-    const Run run = run_program(program, row.input);
+    const Outcome run = run_program(program, row.input);
     EXPECT_EQ(row.expected, run.out);
     EXPECT_EQ(0, run.status);
     EXPECT_EQ("", run.err);

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 // What one run of a program left behind.
-struct Run {
+struct Outcome {
     std::string out;
     std::string err;
     int status = -1; // the exit status, or -1 if the program did not exit normally
@@ -14,8 +14,9 @@ struct Run {
 
 // Runs `program` with `input` as the whole of its standard input; each entry
 // of `environment` ("NAME=value") is added to the test's own environment.
-Run run_program(const std::string& program, const std::string& input,
-                const std::vector<std::string>& environment = {});
+Outcome run_program(const std::string& program,
+                    const std::string& input,
+                    const std::vector<std::string>& environment = {});
 
 // One row of a program's table: what is typed, and every byte the program
 // must write in answer.

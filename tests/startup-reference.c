@@ -12,6 +12,8 @@ int main(void)
     }
     printf("Bei einem Bruttoeinkommen von %.2f € muss man %.2f € versteuern und somit "
            "bleibt vom Gehalt %.2f € übrig. \n",
-           amount, 0.0, amount);
+           amount,
+           0.0,
+           amount);
     return 0;
 }

@@ -24,14 +24,21 @@ TEST_P(Abrunden, CutsTowardZero)
     EXPECT_EQ(GetParam().whole, tariff::abrunden(GetParam().tax));
 }
 
-INSTANTIATE_TEST_SUITE_P(WholeEuros, Abrunden,
-                         testing::Values(Cut{0.0, 0}, Cut{0.9999, 0}, Cut{965.58, 965},
-                                         Cut{14722.3, 14722}, Cut{102656.02, 102656},
-                                         Cut{102656.47, 102656}, Cut{-0.5, 0}, Cut{-1.5, -1}));
+INSTANTIATE_TEST_SUITE_P(WholeEuros,
+                         Abrunden,
+                         testing::Values(Cut{0.0, 0},
+                                         Cut{0.9999, 0},
+                                         Cut{965.58, 965},
+                                         Cut{14722.3, 14722},
+                                         Cut{102656.02, 102656},
+                                         Cut{102656.47, 102656},
+                                         Cut{-0.5, 0},
+                                         Cut{-1.5, -1}));
 
 // The 32-bit range ends at 2^31 - 1 above and -2^31 below; beyond it, and for
 // nan and infinity, there is no whole-euro tax.
-INSTANTIATE_TEST_SUITE_P(Range, Abrunden,
+INSTANTIATE_TEST_SUITE_P(Range,
+                         Abrunden,
                          testing::Values(Cut{2147483647.99, 2147483647},
                                          Cut{2147483648.0, std::nullopt},
                                          Cut{-2147483648.99, -2147483647 - 1},

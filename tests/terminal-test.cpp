@@ -99,8 +99,9 @@ TEST_P(Terminal, PromptAppearsBeforeAnythingIsTyped)
     close(keyboard[0]);
 
     std::string screen;
-    read_screen(master, screen, Clock::now() + patience,
-                [&] { return screen.size() >= session.prompt.size(); });
+    read_screen(master, screen, Clock::now() + patience, [&] {
+        return screen.size() >= session.prompt.size();
+    });
     EXPECT_EQ(session.prompt, screen) << "the prompt did not appear before input";
 
     // A program that has already ended must fail the test, not kill it.
@@ -119,18 +120,30 @@ TEST_P(Terminal, PromptAppearsBeforeAnythingIsTyped)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Prompts, Terminal,
+    Prompts,
+    Terminal,
     testing::Values(
-        Session{"group_prompt", GROUP_PROMPT, "Hallo, was ist deine Tutoriumsnummer? ", "7\n",
+        Session{"group_prompt",
+                GROUP_PROMPT,
+                "Hallo, was ist deine Tutoriumsnummer? ",
+                "7\n",
                 "Sie sind im Tutorium Nr. 7."},
-        Session{"tax_sentence", TAX_SENTENCE, "Wie hoch ist ihr zu versteuernder Einkommen? \n",
+        Session{"tax_sentence",
+                TAX_SENTENCE,
+                "Wie hoch ist ihr zu versteuernder Einkommen? \n",
                 "30000\n",
                 "Bei einem Bruttoeinkommen von 30000.00 € muss man 5275.00 € versteuern und "
                 "somit bleibt vom Gehalt 24725.00 € übrig. \n"},
-        Session{"tax_single", TAX_SINGLE, "Bitte geben sie ihr Bruttoeinkommen ein:\n", "10000\n",
+        Session{"tax_single",
+                TAX_SINGLE,
+                "Bitte geben sie ihr Bruttoeinkommen ein:\n",
+                "10000\n",
                 "Ihr Nettoeinkommen: 9877.000000€, Ihr Steuerbetrag: 123€, Ihr "
                 "Bruttoeinkommen: 10000.000000€.\n "},
-        Session{"tax_lines", TAX_LINES, "Bitte gebe Ihr Bruttoeinkommen ein:\n", "10000\n",
+        Session{"tax_lines",
+                TAX_LINES,
+                "Bitte gebe Ihr Bruttoeinkommen ein:\n",
+                "10000\n",
                 "Brutto=10000.00\nSteuerbetrag=123\nNetto=9876.74\n"}),
     session_name);
 
