@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <spawn.h>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,9 +43,19 @@ Outcome run_program(const std::string& program,
     std::fflush(in);
     std::rewind(in);
 
+    // An added entry replaces the test's own of the same name: a program
+    // would see only the first of two.
     std::vector<char*> envp;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        envp.push_back(*entry);
+        const std::string_view name(*entry, std::strcspn(*entry, "="));
+        bool replaced = false;
+        for (const std::string& added : environment) {
+            replaced = replaced || (added.size() > name.size() && added[name.size()] == '=' &&
+                                    added.compare(0, name.size(), name) == 0);
+        }
+        if (!replaced) {
+            envp.push_back(*entry);
+        }
     }
     for (const std::string& entry : environment) {
         envp.push_back(const_cast<char*>(entry.c_str()));
