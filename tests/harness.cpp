@@ -1,5 +1,6 @@
 #include "harness.hpp"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <spawn.h>
